@@ -46,7 +46,10 @@ void SetColors(QWidget* w, QPalette::ColorRole bgRole, const QColor& bg, QPalett
 
 }  // namespace
 
+static void InitResources() { Q_INIT_RESOURCE(resources); }  // they live in a static library
+
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TForm1>()) {
+    InitResources();
     // The layout: components, their settings and event bindings.
     ui_->setupUi(this);
     setWindowIcon([] {

@@ -4,6 +4,8 @@
 #include "platform/fonts.h"
 
 int main(int argc, char** argv) {
+    // The browser shares OpenGL contexts with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     TApplication app(argc, argv);
     app.setApplicationName("Kelvora 2012");
     InstallFontFallbacks();

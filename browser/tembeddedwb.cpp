@@ -32,6 +32,7 @@ TEmbeddedWB::TEmbeddedWB(QWidget* parent) : QWebEngineView(parent) {
 }
 
 void TEmbeddedWB::Navigate(const QString& address) {
+    navigatedTo_ = address;
     load(QUrl(address));
 }
 

@@ -17,6 +17,8 @@ public:
 
     // Starts loading the address and returns at once.
     void Navigate(const QString& address);
+    // The address of the last Navigate call, whatever became of it.
+    QString navigatedTo() const { return navigatedTo_; }
 
 protected:
     bool event(QEvent* e) override;
@@ -26,4 +28,5 @@ private:
     bool isDisabledShortcut(const QKeyEvent* key) const;
 
     QString disableCtrlShortcuts_;
+    QString navigatedTo_;
 };

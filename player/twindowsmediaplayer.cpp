@@ -168,6 +168,11 @@ void TWindowsMediaPlayer::setURL(const QString& address) {
     reconnectDelayMs_ = 0;
     reconnectTimer_->stop();
     startPlayback();
+    emit urlSet(address);
+}
+
+int TWindowsMediaPlayer::outputMuted() const {
+    return mp_ ? libvlc_audio_get_mute(mp_) : -1;
 }
 
 void TWindowsMediaPlayer::startPlayback() {

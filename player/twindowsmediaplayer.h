@@ -77,6 +77,9 @@ public:
     void stop();
     void toggleFullScreen();
 
+    // The audio output's own mute state: 1 muted, 0 not, -1 no output yet.
+    int outputMuted() const;
+
     State state() const { return state_; }
     QString statusText() const;
     // Frames painted so far, and the last frame as the decoder delivered it.
@@ -86,6 +89,7 @@ public:
 
 signals:
     void showRequested();
+    void urlSet(const QString& address);
     void stateChanged(TWindowsMediaPlayer::State state);
     void framePainted();
 
