@@ -58,7 +58,9 @@ TWindowsMediaPlayer::TWindowsMediaPlayer(QWidget* parent)
     setMinimumSize(0, 0);
 
     const char* args[] = {"--no-video-title-show", "--no-osd", "--no-snapshot-preview", "--no-stats",
-                          "--network-caching=600", "--http-reconnect"};
+                          "--network-caching=600", "--http-reconnect",
+                          // Frames are painted from memory: hardware surfaces would need a copy-back.
+                          "--avcodec-hw=none"};
     vlc_ = libvlc_new(int(std::size(args)), args);
     if (vlc_) {
         libvlc_log_set(vlc_, reinterpret_cast<libvlc_log_cb>(&TWindowsMediaPlayer::onVlcLog), this);
@@ -188,7 +190,8 @@ void TWindowsMediaPlayer::startPlayback() {
     libvlc_media_release(media);
     libvlc_media_list_player_set_media_list(listPlayer_, list);
     libvlc_media_list_release(list);
-    libvlc_media_list_player_play(listPlayer_);
+    // play() would resume the previous list's position; start the new one from its first item.
+    libvlc_media_list_player_play_item_at_index(listPlayer_, 0);
     setState(State::Opening);
 }
 
