@@ -21,9 +21,10 @@ xvfb=$!
 port=8712
 python3 content/server.py --host 127.0.0.1 --port "$port" >"$work/server.log" 2>&1 &
 server=$!
-for _ in $(seq 50); do
-  if python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/TVAPIS.htm', timeout=1)" 2>/dev/null &&
-     xdpyinfo -display "$display" >/dev/null 2>&1 || [[ -e /tmp/.X11-unix/X${display#:} ]]; then
+# Wait for the display and the server to answer.
+for _ in $(seq 100); do
+  if [[ -e "/tmp/.X11-unix/X${display#:}" ]] &&
+     python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/TVAPIS.htm', timeout=1)" 2>/dev/null; then
     break
   fi
   sleep 0.2
