@@ -1,6 +1,7 @@
 #include "app/index.h"
 
 #include "app/application.h"
+#include "app/catalogue.h"
 #include "app/defaults.h"
 #include "browser/tembeddedwb.h"
 #include "platform/ansitext.h"
@@ -17,7 +18,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <unordered_map>
 
 int HotKeyId = 0;
 
@@ -181,26 +181,17 @@ void TForm1::Load(const std::string& name) {
         }
     if (!tree) return;
 
-    // One state of the file serves the whole pass, so the tree is the same as
-    // listing "Layer2" again for every category, without re-reading it.
-    const IniSnapshot ini = IniSnapshot::Read(CatalogueFileName());
-    const std::vector<std::string> categories = ini.ListKeys("Layer1");
-    const std::vector<std::string> channels = ini.ListKeys("Layer2");
-    std::unordered_map<std::string, std::vector<const std::string*>> byCategory;
-    for (const std::string& channel : channels) byCategory[ini.ReadEntry("Layer2", channel, "")].push_back(&channel);
-
+    const std::vector<CatalogueCategory> catalogue = ReadCatalogue(CatalogueFileName());
     QList<QTreeWidgetItem*> nodes;
-    nodes.reserve(qsizetype(categories.size()));
-    for (const std::string& category : categories) {
-        auto* node = new QTreeWidgetItem(QStringList(AnsiToText(category)));
+    nodes.reserve(qsizetype(catalogue.size()));
+    for (const CatalogueCategory& category : catalogue) {
+        auto* node = new QTreeWidgetItem(QStringList(AnsiToText(category.name)));
         node->setIcon(0, ImageList1);
         node->setToolTip(0, node->text(0));
-        if (const auto it = byCategory.find(category); it != byCategory.end()) {
-            for (const std::string* channel : it->second) {
-                auto* child = new QTreeWidgetItem(node, QStringList(AnsiToText(*channel)));
-                child->setIcon(0, ImageList1);
-                child->setToolTip(0, child->text(0));
-            }
+        for (const std::string& channel : category.channels) {
+            auto* child = new QTreeWidgetItem(node, QStringList(AnsiToText(channel)));
+            child->setIcon(0, ImageList1);
+            child->setToolTip(0, child->text(0));
         }
         nodes.append(node);
     }
