@@ -86,6 +86,8 @@ struct ReadCase {
     std::string value;  // expected ReadEntry with default "<d>"
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
 class HandMadeFiles : public ProfileFile, public ::testing::WithParamInterface<ReadCase> {};
 
 TEST_P(HandMadeFiles, ReadAsWindowsReadsThem) {
@@ -203,7 +205,7 @@ TEST_F(ProfileFile, WriteFailuresRaiseTheWriteErrorWithThePathAndLeaveNoDamage) 
 }
 
 TEST_F(ProfileFile, ReadOnlyDirectoryLeavesTheOldFileUntouched) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere; run as a normal user to check this";
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere; the test script runs this case as nobody";
     Put("[S]\r\nk=old\r\n");
     fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_THROW(TIniFile(path_).WriteEntry("S", "k", "new"), EIniFileException);
