@@ -35,6 +35,55 @@ const libvlc_event_e kPlayerEvents[] = {
     libvlc_MediaPlayerESAdded, libvlc_MediaPlayerSeekableChanged,
 };
 
+enum class Glyph { Play, Pause, Stop, Sound, Muted, FullScreen };
+
+// Light glyphs that read on the dark control bar.
+QIcon BarIcon(Glyph glyph) {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(225, 232, 240);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    switch (glyph) {
+    case Glyph::Play:
+        p.drawPolygon(QPolygonF({QPointF(4, 2), QPointF(14, 8), QPointF(4, 14)}));
+        break;
+    case Glyph::Pause:
+        p.drawRect(QRectF(3.5, 2.5, 3.5, 11));
+        p.drawRect(QRectF(9, 2.5, 3.5, 11));
+        break;
+    case Glyph::Stop:
+        p.drawRect(QRectF(3, 3, 10, 10));
+        break;
+    case Glyph::Sound:
+    case Glyph::Muted:
+        p.drawPolygon(QPolygonF({QPointF(1.5, 5.5), QPointF(4.5, 5.5), QPointF(8.5, 2), QPointF(8.5, 14),
+                                 QPointF(4.5, 10.5), QPointF(1.5, 10.5)}));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(ink, 1.4));
+        if (glyph == Glyph::Sound) {
+            p.drawArc(QRectF(6, 4.5, 6, 7), -60 * 16, 120 * 16);
+            p.drawArc(QRectF(6, 2, 9, 12), -60 * 16, 120 * 16);
+        } else {
+            p.setPen(QPen(QColor(255, 96, 80), 1.6));
+            p.drawLine(QPointF(10.5, 5.5), QPointF(15, 10.5));
+            p.drawLine(QPointF(15, 5.5), QPointF(10.5, 10.5));
+        }
+        break;
+    case Glyph::FullScreen:
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(ink, 1.6));
+        p.drawPolyline(QPolygonF({QPointF(2, 6), QPointF(2, 2), QPointF(6, 2)}));
+        p.drawPolyline(QPolygonF({QPointF(10, 2), QPointF(14, 2), QPointF(14, 6)}));
+        p.drawPolyline(QPolygonF({QPointF(14, 10), QPointF(14, 14), QPointF(10, 14)}));
+        p.drawPolyline(QPolygonF({QPointF(6, 14), QPointF(2, 14), QPointF(2, 10)}));
+        break;
+    }
+    return QIcon(pm);
+}
+
 }  // namespace
 
 // ---- settings reference ----------------------------------------------------
@@ -89,9 +138,9 @@ TWindowsMediaPlayer::TWindowsMediaPlayer(QWidget* parent)
     auto* row = new QHBoxLayout(bar_);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(4);
-    auto button = [this, row](QStyle::StandardPixmap icon, const QString& name) {
+    auto button = [this, row](Glyph icon, const QString& name) {
         auto* b = new QToolButton(bar_);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(BarIcon(icon));
         b->setToolTip(name);
         b->setAccessibleName(name);
         b->setAutoRaise(true);
@@ -99,9 +148,9 @@ TWindowsMediaPlayer::TWindowsMediaPlayer(QWidget* parent)
         row->addWidget(b);
         return b;
     };
-    playButton_ = button(QStyle::SP_MediaPlay, "Play");
-    stopButton_ = button(QStyle::SP_MediaStop, "Stop");
-    muteButton_ = button(QStyle::SP_MediaVolume, "Mute");
+    playButton_ = button(Glyph::Play, "Play");
+    stopButton_ = button(Glyph::Stop, "Stop");
+    muteButton_ = button(Glyph::Sound, "Mute");
     muteButton_->setCheckable(true);
     volumeSlider_ = new QSlider(Qt::Horizontal, bar_);
     volumeSlider_->setRange(0, 100);
@@ -119,7 +168,7 @@ TWindowsMediaPlayer::TWindowsMediaPlayer(QWidget* parent)
     status_ = new QLabel(bar_);
     status_->setMinimumWidth(60);
     row->addWidget(status_, 3);
-    fullScreenButton_ = button(QStyle::SP_TitleBarMaxButton, "Full screen");
+    fullScreenButton_ = button(Glyph::FullScreen, "Full screen");
 
     connect(playButton_, &QToolButton::clicked, this,
             [this] { state_ == State::Playing || state_ == State::Buffering ? pause() : play(); });
@@ -212,7 +261,7 @@ void TWindowsMediaPlayer::setMuted(bool on) {
         const QSignalBlocker block(muteButton_);
         muteButton_->setChecked(on);
     }
-    muteButton_->setIcon(style()->standardIcon(on ? QStyle::SP_MediaVolumeMuted : QStyle::SP_MediaVolume));
+    muteButton_->setIcon(BarIcon(on ? Glyph::Muted : Glyph::Sound));
     applyAudioSettings();
 }
 
@@ -406,7 +455,7 @@ QString TWindowsMediaPlayer::statusText() const {
 
 void TWindowsMediaPlayer::updateControls() {
     const bool running = state_ == State::Playing || state_ == State::Buffering || state_ == State::Opening;
-    playButton_->setIcon(style()->standardIcon(running ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    playButton_->setIcon(BarIcon(running ? Glyph::Pause : Glyph::Play));
     playButton_->setToolTip(running ? tr("Pause") : tr("Play"));
     playButton_->setAccessibleName(running ? tr("Pause") : tr("Play"));
     const bool seekable = mp_ && state_ == State::Playing && libvlc_media_player_is_seekable(mp_);
