@@ -78,7 +78,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TFor
     ticker->setAutoFillBackground(true);
     SetColors(ticker, QPalette::Base, Qt::black, QPalette::Text, QColor(0, 255, 0));
 
-    ImageList1 = QIcon(":/images/tv16.png");
+    // The same television on selected nodes: no selection tint.
+    const QPixmap tv(":/images/tv16.png");
+    ImageList1.addPixmap(tv, QIcon::Normal);
+    ImageList1.addPixmap(tv, QIcon::Selected);
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(6000);
