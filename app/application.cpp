@@ -1,11 +1,26 @@
 #include "app/application.h"
 
 #include "platform/ansitext.h"
+#include "platform/fonts.h"
 #include "storage/exception.h"
 
 #include <QMessageBox>
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace {
+
+// Settings that must be made before the application object exists.
+int& BeforeConstruction(int& argc) {
+    // The browser shares OpenGL contexts with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return argc;
+}
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(BeforeConstruction(argc), argv) {
+    setApplicationName("Kelvora 2012");  // the application title, caption of the error box
+    InstallFontFallbacks();
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {

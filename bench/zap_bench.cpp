@@ -5,7 +5,6 @@
 //   build/bench/zap_bench
 #include "app/application.h"
 #include "app/index.h"
-#include "platform/fonts.h"
 #include "player/twindowsmediaplayer.h"
 
 #include <QAbstractButton>
@@ -56,10 +55,7 @@ double RssMiB(pid_t pid) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     TApplication app(argc, argv);
-    app.setApplicationName("Kelvora 2012");
-    InstallFontFallbacks();
     TForm1 form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;

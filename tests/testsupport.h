@@ -4,7 +4,6 @@
 // fresh data-file locations per test, file helpers.
 #include "app/application.h"
 #include "app/index.h"
-#include "platform/fonts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,10 +45,7 @@ struct FreshDataFiles {
 
 template <typename Suite>
 int RunGuiSuite(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     TApplication app(argc, argv);
-    app.setApplicationName("Kelvora 2012");
-    InstallFontFallbacks();
     Suite suite;
     return QTest::qExec(&suite, argc, argv);
 }
