@@ -8,5 +8,3 @@
 // that is valid UTF-8 is shown as such, anything else as Latin-1.
 QString AnsiToText(const std::string& bytes);
 
-// Back to the bytes AnsiToText came from, for text that came from it.
-std::string TextToAnsi(const QString& text);

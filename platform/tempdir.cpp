@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string>
 
-std::size_t GetTempPath(std::size_t bufferLength, char* buffer) {
+std::size_t GetTempPath(std::size_t maxChars, char* buffer) {
     const char* env = std::getenv("TMPDIR");
     std::string dir = (env && *env) ? env : "/tmp";
     if (dir.back() != '/') dir += '/';
-    if (dir.size() + 1 > bufferLength || !buffer) return 0;
+    if (dir.size() > maxChars || !buffer) return 0;
     std::memcpy(buffer, dir.c_str(), dir.size() + 1);
     return dir.size();
 }

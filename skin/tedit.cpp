@@ -7,11 +7,14 @@
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
 
 void TEdit::setAnsiText(const std::string& bytes) {
+    ansi_ = bytes;
     setText(AnsiToText(bytes));
 }
 
 std::string TEdit::ansiText() const {
-    return TextToAnsi(text());
+    if (text() == AnsiToText(ansi_)) return ansi_;
+    const QByteArray utf8 = text().toUtf8();  // text set some other way
+    return std::string(utf8.constData(), size_t(utf8.size()));
 }
 
 void TEdit::mouseReleaseEvent(QMouseEvent* e) {

@@ -19,4 +19,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    // The same text can come from different bytes (UTF-8 or Latin-1 files).
+    std::string ansi_;
 };

@@ -300,6 +300,14 @@ private slots:
         QCOMPARE(RunJs(browser->page(), "document.images[0].complete && document.images[0].naturalWidth > 0")
                      .toBool(),
                  true);
+
+        // A page can open no window, and a script error stops nothing.
+        const int windows = QApplication::topLevelWidgets().size();
+        QCOMPARE(RunJs(browser->page(), "window.open('about:blank') === null").toBool(), true);
+        RunJs(browser->page(), "setTimeout(() => { throw new Error('broken'); }, 0);"
+                               "setTimeout(() => { window.after = 42; }, 50);");
+        QTRY_COMPARE(RunJs(browser->page(), "window.after").toInt(), 42);
+        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
     }
 
     void ctrlNIsSwallowedOtherShortcutsReachThePage() {
@@ -389,6 +397,23 @@ private slots:
         QDesktopServices::unsetUrlHandler("http");
         QCOMPARE(recorder.opened, QList<QUrl>({QUrl(QString::fromStdString(
                                       TIniFile(files.promotionPath()).ReadEntry("VizID ADS", kDefaultLabels[1], "")))}));
+    }
+
+    void clickLooksUpTheLabelByItsBytesInUtf8AndLatin1Files() {
+        FreshDataFiles files;
+        // Two labels that read the same, one UTF-8, one Latin-1.
+        WriteBytes(files.promotionPath(), "[VizID ADS]\r\nCaf\xC3\xA9 TV=http://utf8.example\r\n"
+                                          "Caf\xE9 TV=http://latin1.example\r\n");
+        TForm1 form;
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler("http", &recorder, "open");
+        form.Timer1Timer();  // second label: the Latin-1 one
+        QCOMPARE(form.ui()->Edit1->text(), QString::fromUtf8("Caf\xC3\xA9 TV"));
+        form.Edit1Click();
+        form.Timer1Timer();  // wraps to the UTF-8 one
+        form.Edit1Click();
+        QDesktopServices::unsetUrlHandler("http");
+        QCOMPARE(recorder.opened, QList<QUrl>({QUrl("http://latin1.example"), QUrl("http://utf8.example")}));
     }
 
     void clickHandsOnlyWebAddressesToTheBrowser() {

@@ -126,7 +126,13 @@ private slots:
 
     void firstClickCoversTheStartPageAndPlaysTheChannel() {
         QSignalSpy shows(Player(), &TWindowsMediaPlayer::showRequested);
+        QWidget* tabs = Form().ui()->bsSkinPageControl1->tabBar();
+        Form().activateWindow();
+        tabs->setFocus();
+        QTRY_VERIFY(tabs->hasFocus());
         QTest::mouseClick(Button(Form(), 9), Qt::LeftButton);  // "Sky News"
+        QVERIFY(tabs->hasFocus());  // the show request gave it back
+        QCOMPARE(QApplication::activeWindow(), &Form());
         QVERIFY(Player()->isVisible());
         QVERIFY(Form().ui()->EmbeddedWB2->isVisible());  // underneath, never hidden
         QCOMPARE(Player()->URL(), TForm1::DemoChannelAddress(8));
