@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QEnterEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
@@ -260,6 +261,30 @@ private slots:
         const QObjectList& kids = ui->bsSkinPanel1->children();
         QVERIFY(kids.indexOf(ui->EmbeddedWB2) < kids.indexOf(ui->WindowsMediaPlayer1));
         QVERIFY(kids.indexOf(ui->WindowsMediaPlayer1) < kids.indexOf(ui->Edit1));
+    }
+
+    void panelsAndDemoButtonsPaintTheirSkinColours() {
+        FreshDataFiles files;
+        TForm1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage panel = form.ui()->bsSkinPanel2->grab().toImage();
+        QCOMPARE(panel.pixelColor(5, 5), QColor(244, 244, 244));
+        const QImage content = form.ui()->bsSkinPanel1->grab().toImage();
+        QCOMPARE(content.pixelColor(0, 200), QColor(72, 92, 116));  // its 1-pixel blue-grey frame
+        QCOMPARE(form.ui()->Splitter2->grab().toImage().pixelColor(10, 0), QColor(0, 0, 0));
+
+        auto* button = form.findChild<QAbstractButton*>("bsSkinSpeedButton1");
+        auto faceAndFrame = [button] {
+            const QImage img = button->grab().toImage();
+            return std::make_pair(img.pixelColor(3, 3), img.pixelColor(0, 12));
+        };
+        QCOMPARE(faceAndFrame(), std::make_pair(QColor(240, 240, 240), QColor(160, 160, 160)));
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(button, &enter);
+        QCOMPARE(faceAndFrame(), std::make_pair(QColor(182, 189, 210), QColor(0, 0, 128)));
+        button->setDown(true);
+        QCOMPARE(faceAndFrame(), std::make_pair(QColor(133, 146, 181), QColor(0, 0, 128)));
     }
 
     void layoutAfterGrowing() {
