@@ -330,11 +330,16 @@ void TWindowsMediaPlayer::toggleFullScreen() {
     if (!isWindow()) {
         normalParent_ = parentWidget();
         normalGeometry_ = geometry();
+        normalAbove_ = nullptr;  // the sibling above us, to go back under it
+        const QObjectList& siblings = normalParent_->children();
+        for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size() && !normalAbove_; ++i)
+            if (siblings[i]->isWidgetType()) normalAbove_ = static_cast<QWidget*>(siblings[i]);
         setParent(nullptr, Qt::Window);
         showFullScreen();
         setFocus();
     } else {
         setParent(normalParent_, Qt::Widget);
+        if (normalAbove_) stackUnder(normalAbove_);
         setGeometry(normalGeometry_);
         show();
     }

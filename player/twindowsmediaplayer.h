@@ -157,5 +157,6 @@ private:
 
     // Where the player sat before going full screen.
     QPointer<QWidget> normalParent_;
+    QPointer<QWidget> normalAbove_;
     QRect normalGeometry_;
 };

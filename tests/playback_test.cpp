@@ -150,6 +150,21 @@ private slots:
         QVERIFY(Player()->statusText().startsWith("Playing"));
     }
 
+    void doubleClickGoesFullScreenAndEscComesBack() {
+        QTest::mouseClick(Button(Form(), 7), Qt::LeftButton);
+        const QRect inPlace = Player()->geometry();
+        QTest::mouseDClick(Player(), Qt::LeftButton, {}, Player()->videoRect().center());
+        QTRY_VERIFY(Player()->isWindow() && Player()->isFullScreen());
+        QTRY_VERIFY_WITH_TIMEOUT(ShowsColour(Player(), qRgb(0xB0, 0x30, 0x70)), kPlayTimeoutMs);
+        QTest::keyClick(Player(), Qt::Key_Escape);
+        QTRY_VERIFY(!Player()->isWindow());
+        QCOMPARE(Player()->parentWidget(), Form().ui()->bsSkinPanel1);
+        QCOMPARE(Player()->geometry(), inPlace);
+        QVERIFY(Player()->isVisible());
+        const QObjectList& kids = Form().ui()->bsSkinPanel1->children();
+        QVERIFY(kids.indexOf(Player()) < kids.indexOf(Form().ui()->Edit1));  // still under the ticker
+    }
+
     void sameButtonTwiceSetsTheAddressTwice() {
         QSignalSpy urls(Player(), &TWindowsMediaPlayer::urlSet);
         QTest::mouseClick(Button(Form(), 1), Qt::LeftButton);
