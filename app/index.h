@@ -90,5 +90,4 @@ private:
     bool hotKeyRegistered_ = false;
     bool closed_ = false;
     QPoint hiddenAt_;
-    bool hiddenByKey_ = false;
 };

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSlider>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -104,7 +103,6 @@ TWindowsMediaPlayer::TWindowsMediaPlayer(QWidget* parent)
     : QWidget(parent), reconnectTimer_(new QTimer(this)), positionTimer_(new QTimer(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
-    setMinimumSize(0, 0);
 
     const char* args[] = {"--no-video-title-show", "--no-osd", "--no-snapshot-preview", "--no-stats",
                           "--network-caching=600", "--http-reconnect",
