@@ -37,7 +37,7 @@ const libvlc_event_e kPlayerEvents[] = {
 enum class Glyph { Play, Pause, Stop, Sound, Muted, FullScreen };
 
 // Light glyphs that read on the dark control bar.
-QIcon BarIcon(Glyph glyph) {
+QIcon PaintGlyph(Glyph glyph) {
     QPixmap pm(16, 16);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -81,6 +81,13 @@ QIcon BarIcon(Glyph glyph) {
         break;
     }
     return QIcon(pm);
+}
+
+// Each glyph is painted once and shared.
+const QIcon& BarIcon(Glyph glyph) {
+    static const QIcon icons[] = {PaintGlyph(Glyph::Play),  PaintGlyph(Glyph::Pause), PaintGlyph(Glyph::Stop),
+                                  PaintGlyph(Glyph::Sound), PaintGlyph(Glyph::Muted), PaintGlyph(Glyph::FullScreen)};
+    return icons[int(glyph)];
 }
 
 }  // namespace
@@ -458,9 +465,12 @@ QString TWindowsMediaPlayer::statusText() const {
 
 void TWindowsMediaPlayer::updateControls() {
     const bool running = state_ == State::Playing || state_ == State::Buffering || state_ == State::Opening;
-    playButton_->setIcon(BarIcon(running ? Glyph::Pause : Glyph::Play));
-    playButton_->setToolTip(running ? tr("Pause") : tr("Play"));
-    playButton_->setAccessibleName(running ? tr("Pause") : tr("Play"));
+    const QIcon& playIcon = BarIcon(running ? Glyph::Pause : Glyph::Play);
+    if (playButton_->icon().cacheKey() != playIcon.cacheKey()) {  // runs on every event: touch only on change
+        playButton_->setIcon(playIcon);
+        playButton_->setToolTip(running ? tr("Pause") : tr("Play"));
+        playButton_->setAccessibleName(running ? tr("Pause") : tr("Play"));
+    }
     const bool seekable = mp_ && state_ == State::Playing && libvlc_media_player_is_seekable(mp_);
     positionSlider_->setEnabled(seekable);
     if (seekable && !positionSlider_->isSliderDown()) {
